@@ -1,0 +1,15 @@
+#pragma once
+
+#include "settingspage.h"
+#include "ui_consolefilespage.h"
+
+class ConsoleFilesPage : public SettingsPage
+{
+    Q_OBJECT
+public:
+    explicit ConsoleFilesPage(QObject *parent = nullptr);
+    void emitSection(LineWriter &w) const override;
+
+private:
+    Ui::ConsoleFilesPage ui;
+};

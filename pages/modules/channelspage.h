@@ -1,0 +1,18 @@
+#pragma once
+
+#include "settingspage.h"
+#include "ui_channelspage.h"
+#include "ui_channels2page.h"
+
+class ChannelsPage : public SettingsPage
+{
+    Q_OBJECT
+public:
+    explicit ChannelsPage(QObject *parent = nullptr);
+    Placement placement() const override { return Placement::ModulesPage; }
+    void emitSection(LineWriter &w) const override;
+
+private:
+    Ui::ChannelsPage ui;
+    Ui::Channels2Page ui2;
+};

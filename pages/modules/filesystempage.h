@@ -1,0 +1,16 @@
+#pragma once
+
+#include "settingspage.h"
+#include "ui_filesystempage.h"
+
+class FileSystemPage : public SettingsPage
+{
+    Q_OBJECT
+public:
+    explicit FileSystemPage(QObject *parent = nullptr);
+    Placement placement() const override { return Placement::ModulesPage; }
+    void emitSection(LineWriter &w) const override;
+
+private:
+    Ui::FileSystemPage ui;
+};

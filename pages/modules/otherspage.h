@@ -1,0 +1,16 @@
+#pragma once
+
+#include "settingspage.h"
+#include "ui_otherspage.h"
+
+class OthersPage : public SettingsPage
+{
+    Q_OBJECT
+public:
+    explicit OthersPage(QObject *parent = nullptr);
+    Placement placement() const override { return Placement::ModulesPage; }
+    void emitSection(LineWriter &w) const override;
+
+private:
+    Ui::OthersPage ui;
+};
