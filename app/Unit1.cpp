@@ -47,6 +47,8 @@ void styleHelpPanels(QWidget *root)
         pal.setColor(QPalette::Base, pal.color(QPalette::Button));
         panel->setPalette(pal);
         panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Two lines at least; the rest of the text is a scroll away.
+        panel->setMinimumHeight(2 * panel->fontMetrics().lineSpacing() + 8);
     }
 }
 
