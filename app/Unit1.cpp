@@ -130,7 +130,9 @@ TForm1::TForm1(QWidget *parent)
     connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
     connect(Button13, &QPushButton::clicked, this, &TForm1::Button13Click);
-    auto *f1 = new QShortcut(QKeySequence::HelpContents, this);
+    // F1 anywhere in this window, but not in the preview window above it.
+    auto *f1 = new QShortcut(QKeySequence::HelpContents, this, nullptr, nullptr,
+                             Qt::WidgetWithChildrenShortcut);
     connect(f1, &QShortcut::activated, this, &TForm1::helpRequested);
 }
 
