@@ -36,7 +36,9 @@ void stopApp()
 
 QWidget *find(const QString &name)
 {
-    const auto found = Form1->findChildren<QWidget *>(name);
+    // The preview window is a child of the main window: leave its controls out.
+    auto found = Form1->findChildren<QWidget *>(name);
+    found.removeIf([](const QWidget *w) { return w->window() != Form1; });
     if (found.size() != 1)
         qFatal("expected one control named %s in the main window, found %d", qPrintable(name),
                int(found.size()));
