@@ -3,6 +3,8 @@
 #include "settingspage.h"
 #include "ui_filesystempage.h"
 
+// "File System": the file system module, a file area that makes the bot a
+// file server.
 class FileSystemPage : public SettingsPage
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "settingspage.h"
 #include "ui_notespage.h"
 
+// "Notes": the notes module, which keeps notes between users for later.
 class NotesPage : public SettingsPage
 {
     Q_OBJECT

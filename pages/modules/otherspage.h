@@ -3,6 +3,8 @@
 #include "settingspage.h"
 #include "ui_otherspage.h"
 
+// "Others": six modules that have nothing to set but whether they are
+// loaded: assoc, blowfish, seen, uptime, wire and woobie.
 class OthersPage : public SettingsPage
 {
     Q_OBJECT

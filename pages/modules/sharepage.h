@@ -3,6 +3,8 @@
 #include "settingspage.h"
 #include "ui_sharepage.h"
 
+// "Share": the share module, which shares the user file between two directly
+// linked bots. Its load box also decides whether its settings are live.
 class SharePage : public SettingsPage
 {
     Q_OBJECT
