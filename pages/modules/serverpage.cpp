@@ -2,6 +2,11 @@
 
 #include "linewriter.h"
 
+namespace {
+// The network type "Others", the only one with a nick length and a mode r check.
+constexpr int OtherNetworks = 5;
+} // namespace
+
 ServerPage::ServerPage(QObject *parent) : SettingsPage(parent)
 {
     ui.setupUi(addSheet());
@@ -19,11 +24,6 @@ void ServerPage::formShow()
     m_servers->setSelectedRow(1);
     ui.ComboBox1->setCurrentIndex(0);
 }
-
-namespace {
-// The network type "Others", the only one with a nick length and a mode r check.
-constexpr int OtherNetworks = 5;
-} // namespace
 
 void ServerPage::emitSection(LineWriter &w) const
 {

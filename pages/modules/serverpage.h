@@ -25,7 +25,7 @@ public:
     void StringGrid4SelectCell(int column, int row) { m_servers->selectCell(column, row); }
 
 private:
-    // One row of the server list as the bot reads it: server[:port[:password]].
+    // One row of the server list: its cells joined by ":", empty ones left out.
     QString serverEntry(int row) const;
 
     Ui::ServerPage ui;
