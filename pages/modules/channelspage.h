@@ -1,9 +1,11 @@
 #pragma once
 
 #include "settingspage.h"
-#include "ui_channelspage.h"
 #include "ui_channels2page.h"
+#include "ui_channelspage.h"
 
+// "Channels" and "Channels #2": the channels module, the global channel
+// defaults and the flags every channel starts with.
 class ChannelsPage : public SettingsPage
 {
     Q_OBJECT

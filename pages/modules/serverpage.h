@@ -25,6 +25,9 @@ public:
     void StringGrid4SelectCell(int column, int row) { m_servers->selectCell(column, row); }
 
 private:
+    // One row of the server list: its cells joined by ":", empty ones left out.
+    QString serverEntry(int row) const;
+
     Ui::ServerPage ui;
     Ui::Server2Page ui2;
     ListEditor *m_servers;
