@@ -3,12 +3,18 @@
 #include "settingspage.h"
 #include "ui_botnetpage.h"
 
+// "Botnet/Dcc/Telnet": the botnet nick, the listen ports, remote boots, and
+// the protections and time-outs of DCC and telnet connections.
 class BotnetPage : public SettingsPage
 {
     Q_OBJECT
 public:
     explicit BotnetPage(QObject *parent = nullptr);
     void emitSection(LineWriter &w) const override;
+
+    void CheckBox8Click();
+    void RadioButton1Click();
+    void RadioButton2Click();
 
 private:
     Ui::BotnetPage ui;
