@@ -3,6 +3,8 @@
 #include "settingspage.h"
 #include "ui_consolefilespage.h"
 
+// "Console - Files/Directories": the default console mode, and the bot's
+// files and directories.
 class ConsoleFilesPage : public SettingsPage
 {
     Q_OBJECT
