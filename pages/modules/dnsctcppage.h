@@ -3,6 +3,7 @@
 #include "settingspage.h"
 #include "ui_dnsctcppage.h"
 
+// "Dns/Ctcp": the dns module, and the ctcp module with its answering mode.
 class DnsCtcpPage : public SettingsPage
 {
     Q_OBJECT

@@ -3,6 +3,8 @@
 #include "settingspage.h"
 #include "ui_transferpage.h"
 
+// "Transfer/Compress": DCC file transfers, and compressing the shared user
+// file.
 class TransferPage : public SettingsPage
 {
     Q_OBJECT

@@ -1,0 +1,135 @@
+// "Transfer/Compress": its controls, and the transfer and compress module
+// sections.
+#include <QLabel>
+
+#include <array>
+
+#include "testkit.h"
+
+using namespace testkit;
+using Action = std::function<void()>;
+Q_DECLARE_METATYPE(Action)
+
+namespace {
+
+bool isBanner(const QByteArray &line)
+{
+    return (line.startsWith("### ") && line.endsWith(" ###"))
+           || (line.startsWith("# ") && line.endsWith(" MODULE #"));
+}
+
+// The two sections: from the transfer banner up to the next banner that is
+// not the compress one, whichever module writes it.
+QByteArray transferAndCompress(const QByteArray &file)
+{
+    QByteArray out;
+    bool inside = false;
+    for (const QByteArray &line : file.split('\n')) {
+        const QByteArray bare = line.chopped(line.endsWith('\r') ? 1 : 0);
+        if (bare == "# TRANSFER MODULE #")
+            inside = true;
+        else if (inside && bare != "# COMPRESS MODULE #" && isBanner(bare))
+            return out;
+        if (inside)
+            out += bare + "\r\n";
+    }
+    return {}; // no banner after them: the file is cut short
+}
+
+QString labelOf(QLineEdit *e)
+{
+    const auto labels = e->window()->findChildren<QLabel *>();
+    for (QLabel *l : labels)
+        if (l->buddy() == e)
+            return l->text();
+    return QStringLiteral("<no label>");
+}
+
+} // namespace
+
+class TransferPageTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { startApp(); }
+    void cleanup() { stopApp(); }
+
+    void captions()
+    {
+        QWidget *sheet = find("TabSheet12");
+        QCOMPARE(sheet->windowTitle(), "Transfer/Compress");
+        const QList<std::array<const char *, 2>> boxes = {
+            {"CheckBox85", "Load Module Transfer"},
+            {"CheckBox91", "Copy To Tmp"},
+            {"CheckBox92", "Load Module Compress"},
+            {"CheckBox189", "Share Compressed"},
+        };
+        for (const auto &[name, caption] : boxes) {
+            QCOMPARE(box(name)->text(), caption);
+            QVERIFY2(sheet->isAncestorOf(box(name)), name);
+        }
+        const QList<std::array<const char *, 2>> edits = {
+            {"Edit68", "Max Dloads :"},
+            {"Edit69", "Dcc Block :"},
+            {"Edit92", "Xfer Timeout :"},
+            {"Edit94", "Compress Level :"},
+        };
+        for (const auto &[name, caption] : edits) {
+            QCOMPARE(labelOf(edit(name)), caption);
+            QVERIFY2(sheet->isAncestorOf(edit(name)), name);
+        }
+    }
+
+    void defaultsMatchTheReferenceFile()
+    {
+        const QByteArray reference = transferAndCompress(golden("default.conf"));
+        QVERIFY(!reference.isEmpty());
+        QCOMPARE(transferAndCompress(generate()), reference);
+    }
+
+    void writtenSections_data()
+    {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray transfer = lines({"# TRANSFER MODULE #", "", "#loadmodule transfer", ""});
+        const QByteArray transferSettings = lines({"set max-dloads 3", "", "set dcc-block 1024", "",
+                                                   "set xfer-timeout 30", "", "set copy-to-tmp 0", ""});
+        const QByteArray compress = lines({"# COMPRESS MODULE #", "", "loadmodule compress", ""});
+        const QByteArray compressSettings = lines({"set share-compressed 0", "", "set compress-level 9", ""});
+
+        QTest::newRow("defaults") << Action([] {})
+                                  << transfer + transferSettings + compress + compressSettings;
+        QTest::newRow("transfer loaded")
+            << Action([] { press("CheckBox85"); })
+            << lines({"# TRANSFER MODULE #", "", "loadmodule transfer", ""}) + transferSettings + compress
+                   + compressSettings;
+        QTest::newRow("compress not loaded: its settings stay live")
+            << Action([] { press("CheckBox92"); })
+            << transfer + transferSettings
+                   + lines({"# COMPRESS MODULE #", "", "#loadmodule compress", ""}) + compressSettings;
+        QTest::newRow("every switch flipped, every value typed")
+            << Action([] {
+                   press("CheckBox91");
+                   press("CheckBox189");
+                   type("Edit68", "");
+                   type("Edit69", "0");
+                   type("Edit92", " 60 s");
+                   type("Edit94", "\"1\"");
+               })
+            << transfer
+                   + lines({"set max-dloads ", "", "set dcc-block 0", "", "set xfer-timeout  60 s", "",
+                            "set copy-to-tmp 1", ""})
+                   + compress + lines({"set share-compressed 1", "", "set compress-level \"1\"", ""});
+    }
+
+    void writtenSections()
+    {
+        QFETCH(Action, action);
+        QFETCH(QByteArray, expected);
+        action();
+        QCOMPARE(transferAndCompress(generate()), expected);
+    }
+};
+
+QTEST_MAIN(TransferPageTest)
+#include "tst_transferpage.moc"
