@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -43,6 +44,16 @@ QWidget *find(const QString &name)
         qFatal("expected one control named %s in the main window, found %d", qPrintable(name),
                int(found.size()));
     return found.first();
+}
+
+QString labelOf(const QString &controlName)
+{
+    const QWidget *c = find(controlName);
+    const auto labels = Form1->findChildren<QLabel *>();
+    for (const QLabel *l : labels)
+        if (l->buddy() == c)
+            return l->text().isNull() ? QStringLiteral("") : l->text(); // an empty label is still one
+    return {};
 }
 
 void showPageOf(QWidget *control)

@@ -40,6 +40,10 @@ inline QRadioButton *radio(const QString &name) { return control<QRadioButton>(n
 inline QPushButton *button(const QString &name) { return control<QPushButton>(name); }
 inline QTableWidget *grid(const QString &name) { return control<QTableWidget>(name); }
 
+// The text of the label whose buddy is the control, or a null string when
+// no label of the main window names it.
+QString labelOf(const QString &controlName);
+
 // Brings the control's page (and sub-page) to the front.
 void showPageOf(QWidget *control);
 

@@ -1,6 +1,5 @@
 // "Advance": its controls and defaults, the Enable boxes, and the section it
 // writes.
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
@@ -110,13 +109,9 @@ private slots:
             {"Edit44", "Nat Ip :", "127.0.0.1"},
         };
         for (const auto &[name, caption, text] : edits) {
-            QLineEdit *e = edit(name);
-            QCOMPARE(e->text(), QString::fromLatin1(text));
-            const auto labels = e->window()->findChildren<QLabel *>();
-            const auto it = std::find_if(labels.begin(), labels.end(),
-                                         [e](QLabel *l) { return l->buddy() == e; });
-            QVERIFY2(it != labels.end(), name);
-            QCOMPARE((*it)->text(), QString::fromLatin1(caption));
+            QCOMPARE(edit(name)->text(), QString::fromLatin1(text));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
         const QList<std::pair<const char *, const char *>> boxes = {
             {"CheckBox17", "Enable Set"},   {"CheckBox18", "Enable Tcl"},

@@ -1,7 +1,5 @@
 // "Channels" and "Channels #2": the modules banner, the channels module
 // section and its global flag block.
-#include <QLabel>
-
 #include "testkit.h"
 
 using namespace testkit;
@@ -80,12 +78,8 @@ private slots:
             {"Edit61", "Stopnethack Mode :"}, {"Edit62", "Revenge Mode :"},
         };
         for (const auto &[name, caption] : labels) {
-            QWidget *e = edit(name);
-            const auto found = e->window()->findChildren<QLabel *>();
-            const auto it = std::find_if(found.begin(), found.end(),
-                                         [e](QLabel *l) { return l->buddy() == e; });
-            QVERIFY2(it != found.end(), name);
-            QCOMPARE((*it)->text(), QString::fromLatin1(caption));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
         const QList<std::pair<const char *, const char *>> boxes = {
             {"CheckBox28", "Load Module"}, {"CheckBox29", "Force Expire"},

@@ -1,6 +1,4 @@
 // "Log Files": its defaults, and the section it writes, log file list included.
-#include <QLabel>
-
 #include "testkit.h"
 
 using namespace testkit;
@@ -78,9 +76,8 @@ private slots:
             {"Edit12", "Channel :"}, {"Edit15", "Settings :"}, {"Edit16", "Log Filename :"},
         };
         for (const auto &[name, caption] : labels) {
-            auto *label = control<QLabel>(QStringLiteral("Label") + name);
-            QCOMPARE(label->buddy(), edit(name));
-            QCOMPARE(label->text(), QString::fromLatin1(caption));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
     }
 

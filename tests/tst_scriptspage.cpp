@@ -1,7 +1,6 @@
 // "Scripts": the two lists, worked through their buttons and grid clicks,
 // and the section that closes the file.
 #include <QHeaderView>
-#include <QLabel>
 #include <QTabWidget>
 
 #include "testkit.h"
@@ -53,13 +52,9 @@ private slots:
         for (const auto &[name, caption, text] :
              {std::tuple{"Edit46", "Script Path And Name :", "scripts/script.tcl"},
               std::tuple{"Edit47", "HelpFile Name :", "helpfile.help"}}) {
-            QLineEdit *e = edit(name);
-            QCOMPARE(e->text(), QString::fromLatin1(text));
-            const auto labels = e->window()->findChildren<QLabel *>();
-            const auto it = std::find_if(labels.begin(), labels.end(),
-                                         [e](QLabel *l) { return l->buddy() == e; });
-            QVERIFY2(it != labels.end(), name);
-            QCOMPARE((*it)->text(), QString::fromLatin1(caption));
+            QCOMPARE(edit(name)->text(), QString::fromLatin1(text));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
         showPageOf(find("TabSheet7"));
         for (const auto &[addName, deleteName] : {std::pair{"Button4", "Button3"}, {"Button5", "Button6"}}) {

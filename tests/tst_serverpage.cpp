@@ -1,7 +1,6 @@
 // "Server" and "Server #2": the server module section, the lines that
 // depend on the network type, and the server list.
 #include <QComboBox>
-#include <QLabel>
 
 #include "testkit.h"
 
@@ -84,12 +83,8 @@ private slots:
             {"Edit78", "Port :"},          {"Edit77", "Password :"},
         };
         for (const auto &[name, caption] : labels) {
-            QWidget *e = edit(name);
-            const auto found = e->window()->findChildren<QLabel *>();
-            const auto it = std::find_if(found.begin(), found.end(),
-                                         [e](QLabel *l) { return l->buddy() == e; });
-            QVERIFY2(it != found.end(), name);
-            QCOMPARE((*it)->text(), QString::fromLatin1(caption));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
         const QList<std::pair<const char *, const char *>> boxes = {
             {"CheckBox33", "Load Module"},      {"CheckBox34", "Keep Nick"},

@@ -1,7 +1,5 @@
 // "Transfer/Compress": its controls, and the transfer and compress module
 // sections.
-#include <QLabel>
-
 #include <array>
 
 #include "testkit.h"
@@ -36,15 +34,6 @@ QByteArray transferAndCompress(const QByteArray &file)
     return {}; // no banner after them: the file is cut short
 }
 
-QString labelOf(QLineEdit *e)
-{
-    const auto labels = e->window()->findChildren<QLabel *>();
-    for (QLabel *l : labels)
-        if (l->buddy() == e)
-            return l->text();
-    return QStringLiteral("<no label>");
-}
-
 } // namespace
 
 class TransferPageTest : public QObject
@@ -75,7 +64,8 @@ private slots:
             {"Edit94", "Compress Level :"},
         };
         for (const auto &[name, caption] : edits) {
-            QCOMPARE(labelOf(edit(name)), caption);
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), caption);
             QVERIFY2(sheet->isAncestorOf(edit(name)), name);
         }
     }
