@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -54,6 +55,18 @@ QString labelOf(const QString &controlName)
         if (l->buddy() == c)
             return l->text().isNull() ? QStringLiteral("") : l->text(); // an empty label is still one
     return {};
+}
+
+QString captionOf(const QString &name)
+{
+    QWidget *w = find(name);
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    if (auto *g = qobject_cast<QGroupBox *>(w))
+        return g->title();
+    if (qobject_cast<QLineEdit *>(w))
+        return labelOf(name);
+    return w->windowTitle();
 }
 
 void showPageOf(QWidget *control)

@@ -43,6 +43,10 @@ inline QTableWidget *grid(const QString &name) { return control<QTableWidget>(na
 // The text of the label whose buddy is the control, or a null string when
 // no label of the main window names it.
 QString labelOf(const QString &controlName);
+// What the user reads on or beside a control: a button's text, a group
+// box's title, an edit's label (null when it has none), or else its window
+// title (a page's tab caption).
+QString captionOf(const QString &name);
 
 // Brings the control's page (and sub-page) to the front.
 void showPageOf(QWidget *control);
