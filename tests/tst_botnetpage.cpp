@@ -7,12 +7,9 @@ using Action = std::function<void()>;
 Q_DECLARE_METATYPE(Action)
 
 namespace {
-// From the banner up to the next section banner, whichever page writes it.
 QByteArray botnetSection()
 {
-    const QByteArray rest = section(generate(), "### BOTNET/DCC/TELNET ###");
-    const qsizetype next = rest.indexOf("\r\n### ");
-    return next < 0 ? rest : rest.left(next + 2);
+    return section(generate(), "### BOTNET/DCC/TELNET ###", "### MORE ADVANCED SETTINGS ###");
 }
 
 const char *const DefaultLines[] = {

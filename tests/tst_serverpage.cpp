@@ -10,27 +10,14 @@ Q_DECLARE_METATYPE(Action)
 
 namespace {
 
-// The server section runs up to the next section's banner. The sections
-// after it are built apart from this page: until a page writes its banner,
-// the next banner that is in the file closes the section.
 QByteArray serverSection(const QByteArray &file)
 {
-    const char *later[] = {
-        "# DNS MODULE #",      "# CTCP MODULE #",       "# IRC MODULE #",    "# TRANSFER MODULE #",
-        "# COMPRESS MODULE #", "# SHARE MODULE #",      "# FILESYSTEM MODULE #",
-        "# NOTES MODULE #",    "# CONSOLE MODULE #",    "# ASSOC MODULE #",  "# BLOWFISH MODULE #",
-        "# SEEN MODULE #",     "# UPTIME MODULE #",     "# WIRE MODULE #",   "# WOOBIE MODULE #",
-        "### SCRIPTS ###",
-    };
-    for (const char *next : later)
-        if (file.contains("\r\n" + QByteArray(next) + "\r\n"))
-            return section(file, "# SERVER MODULE #", next);
-    return section(file, "# SERVER MODULE #");
+    return section(file, "# SERVER MODULE #", "# DNS MODULE #");
 }
 
 QByteArray defaultSection()
 {
-    return section(golden("default.conf"), "# SERVER MODULE #", "# DNS MODULE #");
+    return serverSection(golden("default.conf"));
 }
 
 // `text` with its one line `from` replaced by `to`.
