@@ -161,6 +161,16 @@ QByteArray lines(std::initializer_list<const char *> list)
     return out;
 }
 
+QByteArray withLine(const QByteArray &text, const QByteArray &from, const QByteArray &to)
+{
+    QByteArray framed = "\r\n" + text; // so that the first line is found too
+    const QByteArray line = "\r\n" + from + "\r\n";
+    const qsizetype at = framed.indexOf(line);
+    if (at < 0 || framed.indexOf(line, at + 1) >= 0)
+        qFatal("expected the line \"%s\" once", from.constData());
+    return framed.replace(at, line.size(), "\r\n" + to + "\r\n").mid(2);
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile f(path);

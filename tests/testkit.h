@@ -69,6 +69,10 @@ QByteArray generate();
 QByteArray section(const QByteArray &file, const QByteArray &first, const QByteArray &next = {});
 // Lines given one per argument, each ended by CR LF.
 QByteArray lines(std::initializer_list<const char *> lines);
+// `text` with its line `from` replaced by `to` (which may hold CR LF and
+// so more lines); stops the test program unless `from` is there exactly
+// once, as a mistake in the test itself.
+QByteArray withLine(const QByteArray &text, const QByteArray &from, const QByteArray &to);
 QByteArray readFile(const QString &path);
 QByteArray golden(const QString &name);
 

@@ -39,20 +39,14 @@ QByteArray defaults()
                   ""});
 }
 
-// `text` with the line `from` (which must be there once) replaced by the
-// lines `to`: an empty list drops the line.
-QByteArray replaced(QByteArray text, const QByteArray &from, std::initializer_list<const char *> to)
+// `text` without the line `gone` (which must be there once) and the empty
+// line after it.
+QByteArray without(QByteArray text, const QByteArray &gone)
 {
-    const QByteArray line = from + "\r\n";
-    if (text.count(line) != 1)
-        qFatal("expected the line %s once", from.constData());
-    return text.replace(line, lines(to));
-}
-
-// `text` without the line `gone` and the empty line after it.
-QByteArray without(const QByteArray &text, const QByteArray &gone)
-{
-    return replaced(text, gone + "\r\n", {});
+    const QByteArray both = gone + "\r\n\r\n";
+    if (text.count(both) != 1)
+        qFatal("expected the line %s once", gone.constData());
+    return text.replace(both, "");
 }
 
 // The default section with these lines before its closing empty line.
@@ -176,13 +170,13 @@ private slots:
                        "unbind dcc n simul *dcc:simul");
 
         QTest::newRow("Enable Simul") << Action([] { press("CheckBox23"); })
-                                      << replaced(defaults(), "set enable-simul 0", {"set enable-simul 1"});
+                                      << withLine(defaults(), "set enable-simul 0", "set enable-simul 1");
         QTest::newRow("Allow Dk Cmds") << Action([] { press("CheckBox24"); })
-                                       << replaced(defaults(), "set allow-dk-cmds 0", {"set allow-dk-cmds 1"});
+                                       << withLine(defaults(), "set allow-dk-cmds 0", "set allow-dk-cmds 1");
         QTest::newRow("Die On Sigterm") << Action([] { press("CheckBox21"); })
-                                        << replaced(defaults(), "set die-on-sigterm 0", {"set die-on-sigterm 1"});
+                                        << withLine(defaults(), "set die-on-sigterm 0", "set die-on-sigterm 1");
         QTest::newRow("Die On Sighup") << Action([] { press("CheckBox20"); })
-                                       << replaced(defaults(), "set die-on-sighup 0", {"set die-on-sighup 1"});
+                                       << withLine(defaults(), "set die-on-sighup 0", "set die-on-sighup 1");
 
         QTest::newRow("reserved port range alone")
             << Action([] { press("CheckBox25"); type("Edit45", "4000:4010"); })
@@ -212,19 +206,19 @@ private slots:
 
         QTest::newRow("numbers as typed: leading zeros, blanks")
             << Action([] { type("Edit37", "05"); type("Edit38", " 30 "); type("Edit160", "2"); })
-            << replaced(replaced(replaced(defaults(), "set ignore-time 15", {"set ignore-time  30 "}),
-                                 "set hourly-updates 00", {"set hourly-updates 05"}),
-                        "set must-be-owner 1", {"set must-be-owner 2"});
+            << withLine(withLine(withLine(defaults(), "set ignore-time 15", "set ignore-time  30 "),
+                                 "set hourly-updates 00", "set hourly-updates 05"),
+                        "set must-be-owner 1", "set must-be-owner 2");
         QTest::newRow("values as typed: quotes, dollars, brackets")
             << Action([] {
                    type("Edit36", "Me, \"You\"");
                    type("Edit159", "$owner [x]");
                    type("Edit42", "url \\ email");
                })
-            << replaced(replaced(replaced(defaults(), "set owner \"MrLame, MrsLame\"",
-                                          {"set owner \"Me, \"You\"\""}),
-                                 "set notify-newusers \"$owner\"", {"set notify-newusers \"$owner [x]\""}),
-                        "set whois-fields \"url birthday\"", {"set whois-fields \"url \\ email\""});
+            << withLine(withLine(withLine(defaults(), "set owner \"MrLame, MrsLame\"",
+                                          "set owner \"Me, \"You\"\""),
+                                 "set notify-newusers \"$owner\"", "set notify-newusers \"$owner [x]\""),
+                        "set whois-fields \"url birthday\"", "set whois-fields \"url \\ email\"");
         QTest::newRow("every edit emptied")
             << Action([] {
                    for (const char *name : {"CheckBox25", "CheckBox26", "CheckBox27"})

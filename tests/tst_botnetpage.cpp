@@ -29,12 +29,8 @@ QByteArray defaultsWith(std::initializer_list<std::pair<QByteArray, QByteArray>>
     QByteArray text;
     for (const char *line : DefaultLines)
         text += QByteArray(line) + "\r\n";
-    for (const auto &[from, to] : changes) {
-        const QByteArray line = "\r\n" + from + "\r\n";
-        if (!text.contains(line))
-            qFatal("no line %s", from.constData());
-        text.replace(line, "\r\n" + to + "\r\n");
-    }
+    for (const auto &[from, to] : changes)
+        text = withLine(text, from, to);
     return text;
 }
 

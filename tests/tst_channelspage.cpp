@@ -49,16 +49,6 @@ QByteArray flagBlockOf(const QByteArray &file)
     return section(channelsSection(file), "set global-chanset {");
 }
 
-// `text` with its one line `from` replaced by `to`.
-QByteArray withLine(QByteArray text, const QByteArray &from, const QByteArray &to)
-{
-    const QByteArray line = "\r\n" + from + "\r\n";
-    const qsizetype at = text.indexOf(line);
-    if (at < 0 || text.indexOf(line, at + 1) >= 0)
-        qFatal("expected the line \"%s\" once", from.constData());
-    return text.replace(at, line.size(), "\r\n" + to + "\r\n");
-}
-
 } // namespace
 
 class ChannelsPageTest : public QObject

@@ -22,13 +22,7 @@ QByteArray defaultsWith(const QByteArray &from = {}, const QByteArray &to = {})
                              "set help-path \"help/\"", "", "set text-path \"text/\"", "",
                              "set mod-path \"modules/\"", "", "set temp-path \"/tmp\"", "",
                              "set motd \"text/motd\"", "", "set telnet-banner \"text/banner\"", ""});
-    if (!from.isEmpty()) {
-        const QByteArray line = "\r\n" + from + "\r\n";
-        if (!text.contains(line))
-            qFatal("no line %s", from.constData());
-        text.replace(line, "\r\n" + to + "\r\n");
-    }
-    return text;
+    return from.isEmpty() ? text : withLine(text, from, to);
 }
 } // namespace
 

@@ -20,16 +20,6 @@ QByteArray defaultSection()
     return serverSection(golden("default.conf"));
 }
 
-// `text` with its one line `from` replaced by `to`.
-QByteArray withLine(QByteArray text, const QByteArray &from, const QByteArray &to)
-{
-    const QByteArray line = "\r\n" + from + "\r\n";
-    const qsizetype at = text.indexOf(line);
-    if (at < 0 || text.indexOf(line, at + 1) >= 0)
-        qFatal("expected the line \"%s\" once", from.constData());
-    return text.replace(at, line.size(), "\r\n" + to + "\r\n");
-}
-
 // Fills the three input edits of the server list and presses ADD.
 void addServer(const char *name, const char *port, const char *password)
 {
