@@ -133,6 +133,34 @@ void chooseItem(const QString &comboName, int index)
         qFatal("could not choose item %d of %s", index, qPrintable(comboName));
 }
 
+void addLogFile(const QString &channel, const QString &settings, const QString &file)
+{
+    type(QStringLiteral("Edit12"), channel);
+    type(QStringLiteral("Edit15"), settings);
+    type(QStringLiteral("Edit16"), file);
+    press(QStringLiteral("Button1"));
+}
+
+void addServer(const QString &name, const QString &port, const QString &password)
+{
+    type(QStringLiteral("Edit79"), name);
+    type(QStringLiteral("Edit78"), port);
+    type(QStringLiteral("Edit77"), password);
+    press(QStringLiteral("Button8"));
+}
+
+void addScript(const QString &path)
+{
+    type(QStringLiteral("Edit46"), path);
+    press(QStringLiteral("Button4"));
+}
+
+void addHelpFile(const QString &name)
+{
+    type(QStringLiteral("Edit47"), name);
+    press(QStringLiteral("Button5"));
+}
+
 QByteArray generate()
 {
     Form2->CreateMemo();

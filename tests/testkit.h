@@ -62,6 +62,14 @@ void clickCell(const QString &gridName, int row, int column = 0);
 // Chooses an item of a combo box with the keyboard.
 void chooseItem(const QString &comboName, int index);
 
+// The list editors: each types into the inputs above its list and presses
+// ADD. Log files on "Log Files"; servers on "Server #2"; scripts and help
+// files on "Scripts".
+void addLogFile(const QString &channel, const QString &settings, const QString &file);
+void addServer(const QString &name, const QString &port, const QString &password = {});
+void addScript(const QString &path);
+void addHelpFile(const QString &name);
+
 // The file as the main window's save button would write it.
 QByteArray generate();
 // The lines from the one equal to `first` up to, not including, the one

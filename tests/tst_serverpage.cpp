@@ -20,15 +20,6 @@ QByteArray defaultSection()
     return serverSection(golden("default.conf"));
 }
 
-// Fills the three input edits of the server list and presses ADD.
-void addServer(const char *name, const char *port, const char *password)
-{
-    type("Edit79", name);
-    type("Edit78", port);
-    type("Edit77", password);
-    press("Button8");
-}
-
 QMap<QString, bool> enabledStates()
 {
     QMap<QString, bool> states;
