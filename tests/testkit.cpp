@@ -5,6 +5,8 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
@@ -43,6 +45,28 @@ QWidget *find(const QString &name)
         qFatal("expected one control named %s in the main window, found %d", qPrintable(name),
                int(found.size()));
     return found.first();
+}
+
+QString labelOf(const QString &controlName)
+{
+    const QWidget *c = find(controlName);
+    const auto labels = Form1->findChildren<QLabel *>();
+    for (const QLabel *l : labels)
+        if (l->buddy() == c)
+            return l->text().isNull() ? QStringLiteral("") : l->text(); // an empty label is still one
+    return {};
+}
+
+QString captionOf(const QString &name)
+{
+    QWidget *w = find(name);
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    if (auto *g = qobject_cast<QGroupBox *>(w))
+        return g->title();
+    if (qobject_cast<QLineEdit *>(w))
+        return labelOf(name);
+    return w->windowTitle();
 }
 
 void showPageOf(QWidget *control)
@@ -109,6 +133,34 @@ void chooseItem(const QString &comboName, int index)
         qFatal("could not choose item %d of %s", index, qPrintable(comboName));
 }
 
+void addLogFile(const QString &channel, const QString &settings, const QString &file)
+{
+    type(QStringLiteral("Edit12"), channel);
+    type(QStringLiteral("Edit15"), settings);
+    type(QStringLiteral("Edit16"), file);
+    press(QStringLiteral("Button1"));
+}
+
+void addServer(const QString &name, const QString &port, const QString &password)
+{
+    type(QStringLiteral("Edit79"), name);
+    type(QStringLiteral("Edit78"), port);
+    type(QStringLiteral("Edit77"), password);
+    press(QStringLiteral("Button8"));
+}
+
+void addScript(const QString &path)
+{
+    type(QStringLiteral("Edit46"), path);
+    press(QStringLiteral("Button4"));
+}
+
+void addHelpFile(const QString &name)
+{
+    type(QStringLiteral("Edit47"), name);
+    press(QStringLiteral("Button5"));
+}
+
 QByteArray generate()
 {
     Form2->CreateMemo();
@@ -135,6 +187,16 @@ QByteArray lines(std::initializer_list<const char *> list)
     for (const char *l : list)
         out += QByteArray(l) + "\r\n";
     return out;
+}
+
+QByteArray withLine(const QByteArray &text, const QByteArray &from, const QByteArray &to)
+{
+    QByteArray framed = "\r\n" + text; // so that the first line is found too
+    const QByteArray line = "\r\n" + from + "\r\n";
+    const qsizetype at = framed.indexOf(line);
+    if (at < 0 || framed.indexOf(line, at + 1) >= 0)
+        qFatal("expected the line \"%s\" once", from.constData());
+    return framed.replace(at, line.size(), "\r\n" + to + "\r\n").mid(2);
 }
 
 QByteArray readFile(const QString &path)

@@ -40,6 +40,14 @@ inline QRadioButton *radio(const QString &name) { return control<QRadioButton>(n
 inline QPushButton *button(const QString &name) { return control<QPushButton>(name); }
 inline QTableWidget *grid(const QString &name) { return control<QTableWidget>(name); }
 
+// The text of the label whose buddy is the control, or a null string when
+// no label of the main window names it.
+QString labelOf(const QString &controlName);
+// What the user reads on or beside a control: a button's text, a group
+// box's title, an edit's label (null when it has none), or else its window
+// title (a page's tab caption).
+QString captionOf(const QString &name);
+
 // Brings the control's page (and sub-page) to the front.
 void showPageOf(QWidget *control);
 
@@ -54,6 +62,14 @@ void clickCell(const QString &gridName, int row, int column = 0);
 // Chooses an item of a combo box with the keyboard.
 void chooseItem(const QString &comboName, int index);
 
+// The list editors: each types into the inputs above its list and presses
+// ADD. Log files on "Log Files"; servers on "Server #2"; scripts and help
+// files on "Scripts".
+void addLogFile(const QString &channel, const QString &settings, const QString &file);
+void addServer(const QString &name, const QString &port, const QString &password = {});
+void addScript(const QString &path);
+void addHelpFile(const QString &name);
+
 // The file as the main window's save button would write it.
 QByteArray generate();
 // The lines from the one equal to `first` up to, not including, the one
@@ -61,6 +77,10 @@ QByteArray generate();
 QByteArray section(const QByteArray &file, const QByteArray &first, const QByteArray &next = {});
 // Lines given one per argument, each ended by CR LF.
 QByteArray lines(std::initializer_list<const char *> lines);
+// `text` with its line `from` replaced by `to` (which may hold CR LF and
+// so more lines); stops the test program unless `from` is there exactly
+// once, as a mistake in the test itself.
+QByteArray withLine(const QByteArray &text, const QByteArray &from, const QByteArray &to);
 QByteArray readFile(const QString &path);
 QByteArray golden(const QString &name);
 

@@ -1,6 +1,4 @@
 // "Basic Settings": its defaults, its Enable boxes and the section it writes.
-#include <QLabel>
-
 #include "testkit.h"
 
 using namespace testkit;
@@ -48,12 +46,8 @@ private slots:
             {"Edit7", "Language :"}, {"Edit8", "Hostname :"}, {"Edit9", "IP :"},
         };
         for (const auto &[name, caption] : labels) {
-            QWidget *e = edit(name);
-            const auto found = e->window()->findChildren<QLabel *>();
-            const auto it = std::find_if(found.begin(), found.end(),
-                                         [e](QLabel *l) { return l->buddy() == e; });
-            QVERIFY2(it != found.end(), name);
-            QCOMPARE((*it)->text(), QString::fromLatin1(caption));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
     }
 

@@ -1,7 +1,5 @@
 // "Channels" and "Channels #2": the modules banner, the channels module
 // section and its global flag block.
-#include <QLabel>
-
 #include "testkit.h"
 
 using namespace testkit;
@@ -51,16 +49,6 @@ QByteArray flagBlockOf(const QByteArray &file)
     return section(channelsSection(file), "set global-chanset {");
 }
 
-// `text` with its one line `from` replaced by `to`.
-QByteArray withLine(QByteArray text, const QByteArray &from, const QByteArray &to)
-{
-    const QByteArray line = "\r\n" + from + "\r\n";
-    const qsizetype at = text.indexOf(line);
-    if (at < 0 || text.indexOf(line, at + 1) >= 0)
-        qFatal("expected the line \"%s\" once", from.constData());
-    return text.replace(at, line.size(), "\r\n" + to + "\r\n");
-}
-
 } // namespace
 
 class ChannelsPageTest : public QObject
@@ -80,12 +68,8 @@ private slots:
             {"Edit61", "Stopnethack Mode :"}, {"Edit62", "Revenge Mode :"},
         };
         for (const auto &[name, caption] : labels) {
-            QWidget *e = edit(name);
-            const auto found = e->window()->findChildren<QLabel *>();
-            const auto it = std::find_if(found.begin(), found.end(),
-                                         [e](QLabel *l) { return l->buddy() == e; });
-            QVERIFY2(it != found.end(), name);
-            QCOMPARE((*it)->text(), QString::fromLatin1(caption));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
         const QList<std::pair<const char *, const char *>> boxes = {
             {"CheckBox28", "Load Module"}, {"CheckBox29", "Force Expire"},

@@ -1,6 +1,4 @@
 // "Console - Files/Directories": its defaults and the two sections it writes.
-#include <QLabel>
-
 #include "testkit.h"
 
 using namespace testkit;
@@ -24,13 +22,7 @@ QByteArray defaultsWith(const QByteArray &from = {}, const QByteArray &to = {})
                              "set help-path \"help/\"", "", "set text-path \"text/\"", "",
                              "set mod-path \"modules/\"", "", "set temp-path \"/tmp\"", "",
                              "set motd \"text/motd\"", "", "set telnet-banner \"text/banner\"", ""});
-    if (!from.isEmpty()) {
-        const QByteArray line = "\r\n" + from + "\r\n";
-        if (!text.contains(line))
-            qFatal("no line %s", from.constData());
-        text.replace(line, "\r\n" + to + "\r\n");
-    }
-    return text;
+    return from.isEmpty() ? text : withLine(text, from, to);
 }
 } // namespace
 
@@ -61,9 +53,8 @@ private slots:
         for (const auto &[name, caption, text] : edits) {
             QCOMPARE(edit(name)->text(), QString::fromLatin1(text));
             QVERIFY2(edit(name)->isEnabled(), name);
-            auto *label = control<QLabel>(QStringLiteral("Label") + name);
-            QCOMPARE(label->buddy(), edit(name));
-            QCOMPARE(label->text(), QString::fromLatin1(caption));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
         QVERIFY(!box("CheckBox7")->isChecked());
         QCOMPARE(box("CheckBox7")->text(), "Sort Users");

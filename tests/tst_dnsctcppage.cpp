@@ -1,6 +1,4 @@
 // "Dns/Ctcp": its controls, and the dns and ctcp module sections.
-#include <QLabel>
-
 #include "testkit.h"
 
 using namespace testkit;
@@ -26,10 +24,9 @@ private slots:
         QCOMPARE(find("TabSheet10")->windowTitle(), "Dns/Ctcp");
         QCOMPARE(box("CheckBox73")->text(), "Load Module Dns");
         QCOMPARE(box("CheckBox74")->text(), "Load Module Ctcp");
-        auto *label = find("TabSheet10")->findChild<QLabel *>("LabelEdit80");
-        QVERIFY(label && label->buddy() == edit("Edit80"));
-        QCOMPARE(label->text(), "Ctcp Mode  :");
+        QCOMPARE(labelOf("Edit80"), "Ctcp Mode  :");
         QVERIFY(find("TabSheet10")->isAncestorOf(edit("Edit80")));
+        QVERIFY(find("TabSheet10")->isAncestorOf(find("LabelEdit80")));
     }
 
     void defaultsMatchTheReferenceFile()

@@ -110,16 +110,30 @@ private slots:
         QVERIFY2(duplicates.isEmpty(), qPrintable(duplicates.join(", ")));
 
         QStringList unnamed;
-        const auto labels = Form1->findChildren<QLabel *>();
         for (const QLineEdit *e : Form1->findChildren<QLineEdit *>()) {
-            if (!e->objectName().startsWith(QLatin1String("Edit")))
-                continue;
-            const bool hasBuddy = std::any_of(labels.begin(), labels.end(),
-                                              [e](const QLabel *l) { return l->buddy() == e; });
-            if (!hasBuddy && e->accessibleName().isEmpty())
+            if (e->window() == Form1 && e->objectName().startsWith(QLatin1String("Edit"))
+                && labelOf(e->objectName()).isNull() && e->accessibleName().isEmpty())
                 unnamed << e->objectName();
         }
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    }
+
+    // An EditN is a line edit, and the label that names a control is called
+    // Label and the control's name, on every page.
+    void labelsAndEditsFollowTheNamingScheme()
+    {
+        QStringList misnamed;
+        for (const QWidget *w : Form1->findChildren<QWidget *>()) {
+            if (w->window() != Form1)
+                continue;
+            if (w->objectName().startsWith(QLatin1String("Edit")) && !qobject_cast<const QLineEdit *>(w))
+                misnamed << w->objectName();
+            const auto *label = qobject_cast<const QLabel *>(w);
+            if (label && label->buddy()
+                && label->objectName() != QLatin1String("Label") + label->buddy()->objectName())
+                misnamed << label->objectName();
+        }
+        QVERIFY2(misnamed.isEmpty(), qPrintable(misnamed.join(", ")));
     }
 
     void theDefaultFile()

@@ -1,8 +1,5 @@
 // "Irc" and "Irc #2": their controls, and the irc module section with its
 // message commands and the lines that belong to one network type.
-#include <QGroupBox>
-#include <QLabel>
-
 #include <algorithm>
 #include <array>
 
@@ -13,23 +10,6 @@ using Action = std::function<void()>;
 Q_DECLARE_METATYPE(Action)
 
 namespace {
-
-// What the user reads beside or on a control.
-QString captionOf(QWidget *w)
-{
-    if (auto *b = qobject_cast<QAbstractButton *>(w))
-        return b->text();
-    if (auto *g = qobject_cast<QGroupBox *>(w))
-        return g->title();
-    if (qobject_cast<QLineEdit *>(w)) {
-        const auto labels = w->window()->findChildren<QLabel *>();
-        for (QLabel *l : labels)
-            if (l->buddy() == w)
-                return l->text();
-        return QStringLiteral("<no label>");
-    }
-    return w->windowTitle();
-}
 
 QByteArray ircSection()
 {
@@ -131,7 +111,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, holder);
         QWidget *w = find(name);
-        QCOMPARE(captionOf(w), caption);
+        QCOMPARE(captionOf(name), caption);
         QVERIFY(find(holder)->isAncestorOf(w));
         QVERIFY(w->isEnabled());
     }

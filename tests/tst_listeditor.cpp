@@ -34,15 +34,6 @@ QStringList header(const QString &gridName)
     return cells;
 }
 
-void addServer(const QString &name, const QString &port = QStringLiteral("6667"),
-               const QString &password = QString())
-{
-    type("Edit79", name);
-    type("Edit78", port);
-    type("Edit77", password);
-    press("Button8");
-}
-
 const QStringList DefaultScripts = {"scripts/alltools.tcl", "scripts/action.fix.tcl",
                                     "scripts/compat.tcl", "scripts/userinfo.tcl"};
 
@@ -88,21 +79,23 @@ private slots:
             << "StringGrid4" << Action([] { addServer("irc.a", "6667", "pw"); })
             << QStringList{"irc.a|6667|pw"} << 1;
         QTest::newRow("ADD twice gives two equal rows")
-            << "StringGrid4" << Action([] { addServer("irc.a"); press("Button8"); })
+            << "StringGrid4" << Action([] { addServer("irc.a", "6667"); press("Button8"); })
             << QStringList{"irc.a|6667|", "irc.a|6667|"} << 1;
         QTest::newRow("ADD with an empty first edit appends a row the next ADD overwrites")
             << "StringGrid4"
-            << Action([] { addServer("irc.a"); addServer("", "7000"); addServer("irc.b", "", "x"); })
+            << Action([] { addServer("irc.a", "6667"); addServer("", "7000"); addServer("irc.b", "", "x"); })
             << QStringList{"irc.a|6667|", "irc.b||x"} << 1;
         QTest::newRow("ADD keeps the input edits and the highlighted row")
             << "StringGrid2"
-            << Action([] { clickCell("StringGrid2", 2); type("Edit46", "my.tcl"); press("Button4");
-                           QCOMPARE(edit("Edit46")->text(), "my.tcl"); })
+            << Action([] {
+                   clickCell("StringGrid2", 2);
+                   addScript("my.tcl");
+                   QCOMPARE(edit("Edit46")->text(), "my.tcl");
+               })
             << DefaultScripts + QStringList{"my.tcl"} << 2;
         QTest::newRow("log files: the three edits go to their columns")
             << "StringGrid1"
-            << Action([] { type("Edit12", "#chan"); type("Edit15", "mkjp"); type("Edit16", "logs/c.log");
-                           press("Button1"); press("Button1"); })
+            << Action([] { addLogFile("#chan", "mkjp", "logs/c.log"); press("Button1"); })
             << QStringList{"#chan|mkjp|logs/c.log", "#chan|mkjp|logs/c.log"} << 1;
         QTest::newRow("DELETE on the only entry empties it, twice")
             << "StringGrid3" << Action([] { press("Button6"); press("Button6"); })
@@ -132,7 +125,12 @@ private slots:
             << QStringList{DefaultScripts[0], DefaultScripts[2], DefaultScripts[3]} << 3;
         QTest::newRow("deleting row 1 moves row 2 up")
             << "StringGrid4"
-            << Action([] { addServer("irc.a"); addServer("irc.b"); clickCell("StringGrid4", 1); press("Button9"); })
+            << Action([] {
+                   addServer("irc.a", "6667");
+                   addServer("irc.b", "6667");
+                   clickCell("StringGrid4", 1);
+                   press("Button9");
+               })
             << QStringList{"irc.b|6667|"} << 1;
     }
 

@@ -1,6 +1,4 @@
 // "Log Files": its defaults, and the section it writes, log file list included.
-#include <QLabel>
-
 #include "testkit.h"
 
 using namespace testkit;
@@ -20,15 +18,6 @@ QByteArray defaultSettings()
                   "set quick-logs 0", "", "set log-time 0", "", "set quiet-save 0", "",
                   "set switch-logfiles-at 300", "", "set keep-all-logs 0", "",
                   "set logfile-suffix \".%d%b%Y\"", ""});
-}
-
-// Fills the three inputs and presses ADD.
-void addLog(const QString &channel, const QString &settings, const QString &file)
-{
-    type("Edit12", channel);
-    type("Edit15", settings);
-    type("Edit16", file);
-    press("Button1");
 }
 } // namespace
 
@@ -78,9 +67,8 @@ private slots:
             {"Edit12", "Channel :"}, {"Edit15", "Settings :"}, {"Edit16", "Log Filename :"},
         };
         for (const auto &[name, caption] : labels) {
-            auto *label = control<QLabel>(QStringLiteral("Label") + name);
-            QCOMPARE(label->buddy(), edit(name));
-            QCOMPARE(label->text(), QString::fromLatin1(caption));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
     }
 
@@ -107,41 +95,41 @@ private slots:
             << settings.left(settings.indexOf("set logfile-suffix")) + lines({"set logfile-suffix \"\"", ""});
 
         QTest::newRow("one log file: settings, channel, quoted name")
-            << Action([] { addLog("#lamest", "jpk", "logs/lamest.log"); })
+            << Action([] { addLogFile("#lamest", "jpk", "logs/lamest.log"); })
             << settings + lines({"logfile jpk #lamest \"logs/lamest.log\"", ""});
         QTest::newRow("three log files, one empty line")
             << Action([] {
-                   addLog("*", "mco", "logs/eggdrop.log");
-                   addLog("#a", "p", "a.log");
-                   addLog("#b", "jk", "b.log");
+                   addLogFile("*", "mco", "logs/eggdrop.log");
+                   addLogFile("#a", "p", "a.log");
+                   addLogFile("#b", "jk", "b.log");
                })
             << settings + lines({"logfile mco * \"logs/eggdrop.log\"", "logfile p #a \"a.log\"",
                                  "logfile jk #b \"b.log\"", ""});
         QTest::newRow("blanks stay, only the name is quoted")
-            << Action([] { addLog("#x y", "m k", "my logs/x.log"); })
+            << Action([] { addLogFile("#x y", "m k", "my logs/x.log"); })
             << settings + lines({"logfile m k #x y \"my logs/x.log\"", ""});
         QTest::newRow("an empty later row is still written")
-            << Action([] { addLog("#a", "p", "a.log"); addLog("", "", ""); })
+            << Action([] { addLogFile("#a", "p", "a.log"); addLogFile("", "", ""); })
             << settings + lines({"logfile p #a \"a.log\"", "logfile   \"\"", ""});
         QTest::newRow("row 1 without a channel: no list")
-            << Action([] { addLog("", "mco", "logs/eggdrop.log"); })
+            << Action([] { addLogFile("", "mco", "logs/eggdrop.log"); })
             << settings;
         QTest::newRow("DELETE empties the only row: no list")
-            << Action([] { addLog("#a", "p", "a.log"); press("Button2"); })
+            << Action([] { addLogFile("#a", "p", "a.log"); press("Button2"); })
             << settings;
         QTest::newRow("deleting row 1 leaves a row without a channel first: no list")
             << Action([] {
-                   addLog("#a", "p", "a.log");
-                   addLog("", "k", "b.log");
+                   addLogFile("#a", "p", "a.log");
+                   addLogFile("", "k", "b.log");
                    clickCell("StringGrid1", 1);
                    press("Button2");
                })
             << settings;
         QTest::newRow("DELETE takes the selected row")
             << Action([] {
-                   addLog("#a", "p", "a.log");
-                   addLog("#b", "k", "b.log");
-                   addLog("#c", "j", "c.log");
+                   addLogFile("#a", "p", "a.log");
+                   addLogFile("#b", "k", "b.log");
+                   addLogFile("#c", "j", "c.log");
                    clickCell("StringGrid1", 2);
                    press("Button2");
                })

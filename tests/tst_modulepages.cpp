@@ -1,6 +1,5 @@
 // The module pages Share to Others: their default sections, their captions,
 // and that every control changes its own line of the file and nothing else.
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -169,21 +168,9 @@ private slots:
             {"CheckBox185", "Load Module Wire"},  {"CheckBox186", "Load Module Woobie"},
         };
         for (const auto &[name, caption] : captions) {
-            QWidget *w = find(name);
-            QString text;
-            if (auto *b = qobject_cast<QAbstractButton *>(w)) {
-                text = b->text();
-            } else if (qobject_cast<QLineEdit *>(w)) {
-                const auto labels = w->window()->findChildren<QLabel *>();
-                const auto it = std::find_if(labels.begin(), labels.end(),
-                                             [w](QLabel *l) { return l->buddy() == w; });
-                QVERIFY2(it != labels.end(), name);
-                text = (*it)->text();
-            } else {
-                text = w->windowTitle();
-            }
-            QVERIFY2(w->isEnabled(), name);
-            QCOMPARE(text, QString::fromLatin1(caption));
+            QVERIFY2(!captionOf(name).isNull(), name);
+            QCOMPARE(captionOf(name), QString::fromLatin1(caption));
+            QVERIFY2(find(name)->isEnabled(), name);
         }
     }
 

@@ -1,7 +1,6 @@
 // "Scripts": the two lists, worked through their buttons and grid clicks,
 // and the section that closes the file.
 #include <QHeaderView>
-#include <QLabel>
 #include <QTabWidget>
 
 #include "testkit.h"
@@ -29,12 +28,6 @@ QStringList column0(const QString &gridName)
     return cells;
 }
 
-void add(const char *editName, const char *text, const char *button)
-{
-    type(editName, text);
-    press(button);
-}
-
 } // namespace
 
 class ScriptsPageTest : public QObject
@@ -53,13 +46,9 @@ private slots:
         for (const auto &[name, caption, text] :
              {std::tuple{"Edit46", "Script Path And Name :", "scripts/script.tcl"},
               std::tuple{"Edit47", "HelpFile Name :", "helpfile.help"}}) {
-            QLineEdit *e = edit(name);
-            QCOMPARE(e->text(), QString::fromLatin1(text));
-            const auto labels = e->window()->findChildren<QLabel *>();
-            const auto it = std::find_if(labels.begin(), labels.end(),
-                                         [e](QLabel *l) { return l->buddy() == e; });
-            QVERIFY2(it != labels.end(), name);
-            QCOMPARE((*it)->text(), QString::fromLatin1(caption));
+            QCOMPARE(edit(name)->text(), QString::fromLatin1(text));
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), QString::fromLatin1(caption));
         }
         showPageOf(find("TabSheet7"));
         for (const auto &[addName, deleteName] : {std::pair{"Button4", "Button3"}, {"Button5", "Button6"}}) {
@@ -145,36 +134,36 @@ private slots:
             << banner + lines({"source scripts/alltools.tcl", "source scripts/action.fix.tcl",
                                "source scripts/userinfo.tcl", ""}) + help;
         QTest::newRow("ADD with an empty input after a filled row: source alone")
-            << Action([] { add("Edit46", "", "Button4"); })
+            << Action([] { addScript(""); })
             << banner + scripts + lines({"source ", ""}) + help;
         QTest::newRow("the next ADD fills that empty row")
             << Action([] {
-                   add("Edit46", "", "Button4");
-                   add("Edit46", "scripts/seen.tcl", "Button4");
+                   addScript("");
+                   addScript("scripts/seen.tcl");
                })
             << banner + scripts + lines({"source scripts/seen.tcl", ""}) + help;
         QTest::newRow("ADD twice: duplicates kept, blanks kept, no quotes")
             << Action([] {
-                   add("Edit46", " my scripts/a b.tcl ", "Button4");
+                   addScript(" my scripts/a b.tcl ");
                    press("Button4");
                })
             << banner + scripts
                    + lines({"source  my scripts/a b.tcl ", "source  my scripts/a b.tcl ", ""}) + help;
         QTest::newRow("help files added after the one there")
             << Action([] {
-                   add("Edit47", "seen.help", "Button5");
-                   add("Edit47", "", "Button5");
+                   addHelpFile("seen.help");
+                   addHelpFile("");
                })
             << banner + scripts + "\r\n" + lines({"loadhelp userinfo.help", "loadhelp seen.help", "loadhelp ", ""});
         QTest::newRow("ADD on an emptied list fills row 1")
             << Action([] {
                    press("Button6");
-                   add("Edit47", "mine.help", "Button5");
+                   addHelpFile("mine.help");
                })
             << banner + scripts + "\r\n" + lines({"loadhelp mine.help", ""});
         QTest::newRow("row 1 deleted, an empty row 2 moves up: the list is not written")
             << Action([] {
-                   add("Edit47", "", "Button5");
+                   addHelpFile("");
                    clickCell("StringGrid3", 1);
                    press("Button6");
                })

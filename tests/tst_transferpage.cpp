@@ -1,7 +1,5 @@
 // "Transfer/Compress": its controls, and the transfer and compress module
 // sections.
-#include <QLabel>
-
 #include <array>
 
 #include "testkit.h"
@@ -12,37 +10,10 @@ Q_DECLARE_METATYPE(Action)
 
 namespace {
 
-bool isBanner(const QByteArray &line)
-{
-    return (line.startsWith("### ") && line.endsWith(" ###"))
-           || (line.startsWith("# ") && line.endsWith(" MODULE #"));
-}
-
-// The two sections: from the transfer banner up to the next banner that is
-// not the compress one, whichever module writes it.
+// The two sections: transfer, then compress.
 QByteArray transferAndCompress(const QByteArray &file)
 {
-    QByteArray out;
-    bool inside = false;
-    for (const QByteArray &line : file.split('\n')) {
-        const QByteArray bare = line.chopped(line.endsWith('\r') ? 1 : 0);
-        if (bare == "# TRANSFER MODULE #")
-            inside = true;
-        else if (inside && bare != "# COMPRESS MODULE #" && isBanner(bare))
-            return out;
-        if (inside)
-            out += bare + "\r\n";
-    }
-    return {}; // no banner after them: the file is cut short
-}
-
-QString labelOf(QLineEdit *e)
-{
-    const auto labels = e->window()->findChildren<QLabel *>();
-    for (QLabel *l : labels)
-        if (l->buddy() == e)
-            return l->text();
-    return QStringLiteral("<no label>");
+    return section(file, "# TRANSFER MODULE #", "# SHARE MODULE #");
 }
 
 } // namespace
@@ -75,7 +46,8 @@ private slots:
             {"Edit94", "Compress Level :"},
         };
         for (const auto &[name, caption] : edits) {
-            QCOMPARE(labelOf(edit(name)), caption);
+            QVERIFY2(!labelOf(name).isNull(), name);
+            QCOMPARE(labelOf(name), caption);
             QVERIFY2(sheet->isAncestorOf(edit(name)), name);
         }
     }

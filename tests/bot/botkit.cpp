@@ -39,18 +39,10 @@ void saveWithMainWindow(const QString &path)
     QVERIFY2(QFileInfo(path).isFile(), qPrintable(QStringLiteral("%1 was not saved").arg(path)));
 }
 
-void addServer(const QString &name, const QString &port, const QString &password)
-{
-    testkit::type(QStringLiteral("Edit79"), name);
-    testkit::type(QStringLiteral("Edit78"), port);
-    testkit::type(QStringLiteral("Edit77"), password);
-    testkit::press(QStringLiteral("Button8"));
-}
-
 void typicalSetup()
 {
     testkit::setChecked(QStringLiteral("CheckBox182"), true);
-    addServer(QStringLiteral("127.0.0.1"), QStringLiteral("6667"));
+    testkit::addServer(QStringLiteral("127.0.0.1"), QStringLiteral("6667"));
 }
 
 QString tclsh()

@@ -19,10 +19,6 @@ QStringList missingControls(const QStringList &names);
 // as a user does; fails the test unless the file was written.
 void saveWithMainWindow(const QString &path);
 
-// Adds a server to the list of the "Server #2" sub-page: types into its
-// inputs and presses ADD.
-void addServer(const QString &name, const QString &port, const QString &password = {});
-
 // The least a bot needs to run: the Blowfish encryption module and one
 // server, 127.0.0.1 on port 6667.
 void typicalSetup();

@@ -211,6 +211,23 @@ class BotRunTest : public QObject
             QCOMPARE(pid.trimmed(), QByteArray::number(group));
     }
 
+    struct Run
+    {
+        QByteArray output;
+        bool stopped = false; // by itself, before it was ended
+    };
+
+    // Saves the file into the bot folder and runs the bot on it. Check
+    // QTest::currentTestFailed() before looking at the run.
+    Run saveAndRunBot()
+    {
+        Run run;
+        saveIntoBotFolder();
+        if (!QTest::currentTestFailed())
+            runBot(run.output, &run.stopped);
+        return run;
+    }
+
 private slots:
     void init()
     {
@@ -232,18 +249,13 @@ private slots:
     void runsWithTheTypicalSetup()
     {
         typicalSetup();
-        saveIntoBotFolder();
+        const Run run = saveAndRunBot();
         if (QTest::currentTestFailed())
             return;
-        bool stopped = false;
-        QByteArray output;
-        runBot(output, &stopped);
-        if (QTest::currentTestFailed())
-            return;
-        QVERIFY2(!stopped, output.constData());
-        QVERIFY2(output.contains(MainLoop) && output.contains(TryingServer), output.constData());
+        QVERIFY2(!run.stopped, run.output.constData());
+        QVERIFY2(run.output.contains(MainLoop) && run.output.contains(TryingServer), run.output.constData());
         for (const QByteArray &bad : BadLines)
-            QVERIFY2(!output.contains(bad), output.constData());
+            QVERIFY2(!run.output.contains(bad), run.output.constData());
         // The channel file too lands in the bot folder.
         QVERIFY(QFileInfo::exists(QDir(m_dir->path()).filePath(QStringLiteral("LamestBot.chan"))));
     }
@@ -263,19 +275,14 @@ private slots:
         QFETCH(Action, action);
         QFETCH(QByteArray, reason);
         action();
-        saveIntoBotFolder();
+        const Run run = saveAndRunBot();
         if (QTest::currentTestFailed())
             return;
-        bool stopped = false;
-        QByteArray output;
-        runBot(output, &stopped);
-        if (QTest::currentTestFailed())
-            return;
-        QVERIFY2(stopped, output.constData());
-        QVERIFY2(output.contains(reason), output.constData());
-        QVERIFY2(!output.contains(MainLoop), output.constData());
+        QVERIFY2(run.stopped, run.output.constData());
+        QVERIFY2(run.output.contains(reason), run.output.constData());
+        QVERIFY2(!run.output.contains(MainLoop), run.output.constData());
         for (const QByteArray &bad : BadLines)
-            QVERIFY2(!output.contains(bad), output.constData());
+            QVERIFY2(!run.output.contains(bad), run.output.constData());
     }
 };
 

@@ -294,8 +294,7 @@ private slots:
             << QByteArray("listen \"3333 all") << "extra characters after close-quote";
         QTest::newRow("blank in a script path")
             << Action([] {
-                   type("Edit46", "scripts/my script.tcl");
-                   press("Button4");
+                   addScript("scripts/my script.tcl");
                })
             << QByteArray("source scripts/my script.tcl") << "wrong # args";
     }
