@@ -43,7 +43,12 @@ struct Fixture
         if (!dir.isValid())
             qFatal("cannot make a temporary folder");
         path = dir.filePath(QStringLiteral("eggdrop.conf"));
-        Form2->Memo1->setPlainText(bigText());
+        const QString text = bigText();
+        Form2->Memo1->setPlainText(text);
+        // What a save must write: the same lines, each ended by CR LF.
+        const QByteArray expected = QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n")).toLocal8Bit();
+        if (SaveRoutine::fileBytes(Form2->Memo1->document()) != expected)
+            qFatal("the save routine's bytes are not the memo's lines");
     }
 };
 
