@@ -4,11 +4,13 @@
 // median of each phase its marks report; then the ratios of the first
 // program to the second.
 //
-//   startup_runner [-n RUNS] [-w WARMUPS] NAME=PROGRAM NAME=PROGRAM...
+//   startup_runner [-n RUNS] [-w WARMUPS] [-v] NAME=PROGRAM NAME=PROGRAM...
 //
-// The programs run on the offscreen platform unless QT_QPA_PLATFORM is set.
+// The programs run on the offscreen platform unless QT_QPA_PLATFORM is set,
+// with their error output discarded unless -v is given.
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -43,6 +45,8 @@ struct Program
     std::vector<Run> runs;
 };
 
+bool verbose = false;
+
 Run runOnce(const std::string &path)
 {
     int out[2];
@@ -60,6 +64,11 @@ Run runOnce(const std::string &path)
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         close(out[1]);
+        if (!verbose) {
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, STDERR_FILENO);
+            close(null);
+        }
         execl(path.c_str(), path.c_str(), static_cast<char *>(nullptr));
         std::perror(path.c_str());
         _exit(127);
@@ -137,20 +146,27 @@ int main(int argc, char *argv[])
         const std::string arg = argv[i];
         if (arg == "-n" && i + 1 < argc) {
             runs = std::atoi(argv[++i]);
+        } else if (arg == "-v") {
+            verbose = true;
         } else if (arg == "-w" && i + 1 < argc) {
             warmups = std::atoi(argv[++i]);
         } else if (arg.find('=') != std::string::npos) {
             programs.push_back({arg.substr(0, arg.find('=')), arg.substr(arg.find('=') + 1), {}});
         } else {
-            std::fprintf(stderr, "usage: %s [-n RUNS] [-w WARMUPS] NAME=PROGRAM...\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [-n RUNS] [-w WARMUPS] [-v] NAME=PROGRAM...\n", argv[0]);
             return 2;
         }
     }
     if (programs.empty() || runs < 1) {
-        std::fprintf(stderr, "usage: %s [-n RUNS] [-w WARMUPS] NAME=PROGRAM...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [-n RUNS] [-w WARMUPS] [-v] NAME=PROGRAM...\n", argv[0]);
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Qt wants a private runtime folder; without one it warns on every start.
+    char runtime[] = "/tmp/startup-runner-XXXXXX";
+    const bool ownRuntime = !std::getenv("XDG_RUNTIME_DIR") && mkdtemp(runtime);
+    if (ownRuntime)
+        setenv("XDG_RUNTIME_DIR", runtime, 1);
 
     for (int i = 0; i < warmups; ++i)
         for (const Program &p : programs)
@@ -201,9 +217,16 @@ int main(int argc, char *argv[])
     }
 
     if (programs.size() >= 2) {
-        const std::string &a = programs[0].name, &b = programs[1].name;
-        std::printf("\n%s / %s: wall %.2fx, to first paint %.2fx; peak memory %+.1f MiB\n",
-                    a.c_str(), b.c_str(), wall[a] / wall[b], paint[a] / paint[b], rss[a] - rss[b]);
+        const std::string &a = programs[0].name;
+        std::printf("\n");
+        for (size_t k = 1; k < programs.size(); ++k) {
+            const std::string &b = programs[k].name;
+            std::printf("%s / %s: to first paint %.2fx, whole run %.2fx; peak memory %+.1f MiB\n",
+                        a.c_str(), b.c_str(), paint[a] / paint[b], wall[a] / wall[b],
+                        rss[a] - rss[b]);
+        }
     }
+    if (ownRuntime)
+        rmdir(runtime);
     return 0;
 }
