@@ -58,10 +58,14 @@ ListEditor::ListEditor(QTableWidget *grid, QList<QLineEdit *> inputs, int column
     for (int c = 0; c < m_grid->columnCount(); ++c)
         m_grid->setColumnWidth(c, columnWidth);
     m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setMinimumSectionSize(1);
+    m_grid->verticalHeader()->setMinimumSectionSize(0);
     m_grid->verticalHeader()->setDefaultSectionSize(RowHeight);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->setRowHidden(0, true); // shown by the header view instead
+    // Row 0 is shown by the header view instead: in the grid it has no
+    // height and its cells are disabled, so neither the mouse nor the
+    // keyboard can make it current. (Hiding the row would do the same, but
+    // a hidden row makes every removal rescan all rows.)
+    m_grid->setRowHeight(0, 0);
     m_grid->setShowGrid(true);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -132,7 +136,7 @@ void ListEditor::setCell(int column, int row, const QString &text)
         return;
     }
     auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setFlags(row == 0 ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     m_grid->setItem(row, column, item);
 }
 

@@ -123,6 +123,17 @@ private slots:
             << Action([] { clickCell("StringGrid2", 1); QTest::keyClick(grid("StringGrid2"), Qt::Key_Down);
                            press("Button3"); })
             << QStringList{DefaultScripts[0], DefaultScripts[2], DefaultScripts[3]} << 3;
+        QTest::newRow("the keyboard cannot reach the header row")
+            << "StringGrid2"
+            << Action([] {
+                   clickCell("StringGrid2", 1);
+                   for (Qt::Key key : {Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Home})
+                       QTest::keyClick(grid("StringGrid2"), key);
+                   QTest::keyClick(grid("StringGrid2"), Qt::Key_Home, Qt::ControlModifier);
+                   QCOMPARE(grid("StringGrid2")->currentRow(), 1);
+                   press("Button3");
+               })
+            << DefaultScripts.mid(1) << 3;
         QTest::newRow("deleting row 1 moves row 2 up")
             << "StringGrid4"
             << Action([] {
