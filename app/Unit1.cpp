@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
@@ -37,20 +36,6 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
-
-// Help panels sit on the button face, so that they read as part of the page.
-void styleHelpPanels(QWidget *root)
-{
-    const auto panels = root->findChildren<QPlainTextEdit *>();
-    for (QPlainTextEdit *panel : panels) {
-        QPalette pal = panel->palette();
-        pal.setColor(QPalette::Base, pal.color(QPalette::Button));
-        panel->setPalette(pal);
-        panel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // Two lines at least; the rest of the text is a scroll away.
-        panel->setMinimumHeight(2 * panel->fontMetrics().lineSpacing() + 8);
-    }
-}
 
 constexpr int PagesWidth = 625;
 constexpr int PagesHeight = 409;
@@ -97,7 +82,6 @@ TForm1::TForm1(QWidget *parent)
         }
     }
     SingleLineGuard::install(this);
-    styleHelpPanels(Pages);
 
     Button12 = new QPushButton(QStringLiteral("Preview Config File ! ! !"), this);
     Button12->setObjectName(QStringLiteral("Button12"));

@@ -101,6 +101,7 @@ private slots:
         }
         for (const char *name : {"Edit45", "Edit43", "Edit44"})
             QVERIFY2(!edit(name)->isEnabled(), name);
+        showPageOf(edit("Edit36")); // help is laid out when its page is shown
         for (const char *name : {"Memo16", "Memo17", "Memo18", "Memo19", "Memo20"})
             QVERIFY2(!control<QPlainTextEdit>(name)->toPlainText().isEmpty(), name);
     }

@@ -192,6 +192,7 @@ private slots:
     {
         const QByteArray written = section(generate(), "# CONSOLE MODULE #", "# ASSOC MODULE #");
         QStringList headings;
+        showPageOf(control<QPlainTextEdit>("Memo69")); // as the user reads it
         for (const QString &line : control<QPlainTextEdit>("Memo69")->toPlainText().split('\n'))
             if (line.startsWith("set "))
                 headings << line;
