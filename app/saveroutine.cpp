@@ -4,8 +4,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSaveFile>
-#include <QTextBlock>
 #include <QTextDocument>
+
+#include <cstring>
 
 #include "startup.h"
 
@@ -15,25 +16,48 @@ QByteArray fileBytes(const QTextDocument *document)
 {
     // The raw text, in one piece: the blocks' own characters (toPlainText()
     // would turn no-break spaces into blanks), each block ended by U+2029
-    // but the last. Reading it block by block costs several times as much.
+    // but the last. A last block that is empty is the one after a final
+    // line break, and ends nothing.
     const QString raw = document->toRawText();
-    QString text(raw.size() + document->blockCount() + 1, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const QChar c : raw) {
-        if (c == QChar::ParagraphSeparator) {
-            *out++ = u'\r';
-            *out++ = u'\n';
+    const bool endsWithBreak = raw.isEmpty() || raw.back() == QChar::ParagraphSeparator;
+#ifdef Q_OS_UNIX
+    // Qt's 8-bit encoding is UTF-8 here, whatever the locale: encode once,
+    // then turn each encoded U+2029 (E2 80 A9) into CR LF.
+    const QByteArray encoded = raw.toUtf8();
+    QByteArray bytes(encoded.size() + 2, Qt::Uninitialized);
+    char *out = bytes.data();
+    const char *in = encoded.constData();
+    const char *const end = in + encoded.size();
+    while (in < end) {
+        const char *lead = static_cast<const char *>(std::memchr(in, '\xE2', end - in));
+        if (!lead)
+            lead = end;
+        std::memcpy(out, in, lead - in);
+        out += lead - in;
+        in = lead;
+        if (in == end)
+            break;
+        if (end - in >= 3 && in[1] == '\x80' && in[2] == '\xA9') {
+            *out++ = '\r';
+            *out++ = '\n';
+            in += 3;
         } else {
-            *out++ = c;
+            *out++ = *in++;
         }
     }
-    // A last block that is empty is the one after a final line break.
-    if (!raw.isEmpty() && raw.back() != QChar::ParagraphSeparator) {
-        *out++ = u'\r';
-        *out++ = u'\n';
+    if (!endsWithBreak) {
+        *out++ = '\r';
+        *out++ = '\n';
     }
-    text.truncate(out - text.constData());
+    bytes.truncate(out - bytes.constData());
+    return bytes;
+#else
+    QString text = raw;
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    if (!endsWithBreak)
+        text += QLatin1String("\r\n");
     return text.toLocal8Bit();
+#endif
 }
 
 Result writeFile(const QString &path, const QByteArray &bytes)
