@@ -1,53 +1,25 @@
 #include "benchkit.h"
 
 #include <QApplication>
-#include <QStackedWidget>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
 #include "Unit1.h"
 #include "listeditor.h"
-#include "multirowtabs.h"
 #include "startup.h"
+#include "testkit.h"
 
 namespace benchkit {
 
 Program::Program()
 {
-    createWindows(QStringLiteral(QUILLMARSH_BENCH_HELP));
-    Form1->show();
-    if (!QTest::qWaitForWindowExposed(Form1))
-        qFatal("the main window was not shown");
+    testkit::startApp();
     settle();
 }
 
 Program::~Program()
 {
-    destroyWindows();
-    settle();
-}
-
-QWidget *find(const QString &name)
-{
-    const auto found = Form1->findChildren<QWidget *>(name);
-    if (found.size() != 1)
-        qFatal("expected one control named %s in the main window, found %d", qPrintable(name),
-               int(found.size()));
-    return found.first();
-}
-
-void showPageOf(QWidget *control)
-{
-    for (QWidget *w = control; w && w != Form1; w = w->parentWidget()) {
-        QWidget *parent = w->parentWidget();
-        if (auto *stack = qobject_cast<QStackedWidget *>(parent)) {
-            if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()))
-                tabs->setCurrentWidget(w);
-            else if (auto *multi = qobject_cast<MultiRowTabWidget *>(stack->parentWidget()))
-                multi->setCurrentWidget(w);
-        }
-    }
+    testkit::stopApp();
     settle();
 }
 

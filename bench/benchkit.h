@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "testkit.h"
+
 #include <chrono>
 
 class ListEditor;
@@ -30,19 +32,10 @@ public:
     Program &operator=(const Program &) = delete;
 };
 
-// A control of the main window by its name; aborts when it is missing.
-QWidget *find(const QString &name);
-template <class T>
-T *control(const QString &name)
-{
-    T *w = qobject_cast<T *>(find(name));
-    if (!w)
-        qFatal("no control %s of the expected kind", qPrintable(name));
-    return w;
-}
-
-// Brings the control's page (and sub-page) to the front and lets it paint.
-void showPageOf(QWidget *control);
+// Controls are found and shown as the tests find and show them.
+using testkit::control;
+using testkit::find;
+using testkit::showPageOf;
 
 // Handles what a user action left queued: layouts, repaints, deferred
 // deletions. Part of the cost of an action, so the benchmarks time it too.
